@@ -270,3 +270,58 @@ TEST_F(CalculateCommandTest, ARunErrorAndAFailedEndAreBothReported) {
 
 }  // namespace
 }  // namespace dorvex
+
+namespace dorvex {
+namespace {
+
+struct OddInput {
+  const char* name;
+  std::size_t box;  // 0 = Ksp ... 5 = pH step
+  std::string text;
+  RunOutcome outcome;
+  std::optional<RunErrorKind> kind;
+};
+
+class CalculateCommandOddInput : public CalculateCommandTest,
+                                 public testing::WithParamInterface<OddInput> {};
+
+TEST_P(CalculateCommandOddInput, EndsCleanlyWithTheEarlierLinesKept) {
+  const OddInput& c = GetParam();
+  Calculate(kExample);
+  std::array<std::string, 6> inputs = kExample;
+  inputs[c.box] = c.text;
+  EXPECT_EQ(Calculate(inputs), c.outcome);
+  if (c.kind) {
+    ASSERT_EQ(window.problems.size(), 1u);
+    EXPECT_EQ(std::get<RunError>(window.problems[0]).Kind(), *c.kind);
+  } else {
+    EXPECT_TRUE(window.problems.empty());
+  }
+  EXPECT_TRUE(std::equal(kExampleLines.begin(), kExampleLines.end(), window.lines.begin()));
+  EXPECT_FALSE(window.text7Enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CalculateCommandOddInput,
+    testing::Values(
+        OddInput{"MegabyteOfLetters", 1, std::string(1 << 20, 'x'), RunOutcome::Failed,
+                 RunErrorKind::Conversion},
+        OddInput{"MegabyteOfDigits", 2, std::string(1 << 20, '7'), RunOutcome::Failed,
+                 RunErrorKind::Overflow},
+        OddInput{"MegabyteKsp", 0, std::string(1 << 20, '9'), RunOutcome::Failed,
+                 RunErrorKind::Overflow},
+        OddInput{"ControlCharacter", 3, "6\x01", RunOutcome::Failed, RunErrorKind::Conversion},
+        OddInput{"NulCharacter", 4, std::string("12\0", 3), RunOutcome::Failed,
+                 RunErrorKind::Conversion},
+        OddInput{"IdeographicSpace", 1, "\u30000.001", RunOutcome::Failed,
+                 RunErrorKind::Conversion},
+        OddInput{"FullWidthDigits", 5, "\uFF11", RunOutcome::Failed, RunErrorKind::Conversion},
+        OddInput{"InvalidUtf8", 0, "\xff\xfe", RunOutcome::Failed, RunErrorKind::Conversion},
+        OddInput{"LargestTotal", 1, "1e308", RunOutcome::Failed, RunErrorKind::Overflow},
+        OddInput{"LargestNegativeTotal", 2, "-1e308", RunOutcome::Failed, RunErrorKind::Overflow},
+        OddInput{"SmallestSubnormalTotal", 1, "4.9e-324", RunOutcome::Completed, {}},
+        OddInput{"SubnormalTotal", 2, "1e-320", RunOutcome::Completed, {}}),
+    [](const testing::TestParamInfo<OddInput>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace dorvex
