@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -30,6 +31,25 @@ QFont FixedPitchFont() {
   QFont font(FixedPitchJapaneseFamily());
   font.setPixelSize(16);
   return font;
+}
+
+// Labels, buttons and the check box keep the toolkit's default font unless it
+// has no Japanese glyphs. Then the captions would be drawn from a fallback face
+// of other widths and run past their boxes, so a proportional Japanese family
+// of the same size takes its place, as on a Japanese desktop.
+QFont CaptionFont(const QFont& toolkitDefault) {
+  if (QFontDatabase::writingSystems(toolkitDefault.family()).contains(QFontDatabase::Japanese)) {
+    return toolkitDefault;
+  }
+  const QString fixedPitchFamily = FixedPitchJapaneseFamily();
+  for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+    if (family != fixedPitchFamily && !QFontDatabase::isFixedPitch(family)) {
+      QFont font = toolkitDefault;
+      font.setFamily(family);
+      return font;
+    }
+  }
+  return toolkitDefault;
 }
 
 QWidget* CreateControl(const ControlDescription& description, QWidget& window,
@@ -87,6 +107,7 @@ WindowControls BuildWindow(QWidget& window) {
   palette.setColor(QPalette::Window, ToQColor(kFormGrey));
   window.setPalette(palette);
   window.setAutoFillBackground(true);
+  window.setFont(CaptionFont(window.font()));
 
   const QFont fixedPitchFont = FixedPitchFont();
   // Created in the table's order, which Qt's Tab then follows; the labels
