@@ -1,5 +1,7 @@
 #include "ui/qt_window/window_controls.h"
 
+#include <limits>
+
 #include <QCheckBox>
 #include <QColor>
 #include <QFont>
@@ -66,6 +68,9 @@ QWidget* CreateControl(const ControlDescription& description, QWidget& window,
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(&window);
       box->setFont(fixedPitchFont);
+      // Qt cuts a text at 32767 characters by default; a pasted text cut
+      // short without a word would be read as something never typed.
+      box->setMaxLength(std::numeric_limits<int>::max());
       return box;
     }
     case ControlKind::PushButton:
