@@ -47,19 +47,31 @@ class TerminalView final : public WindowView {
   void SetBoxText(BoxName, const std::string&) override {}
   void SetBoxEnabled(BoxName, bool) override {}
   bool PrintSelected() const override { return report_; }
+  // Lines are gathered and written in large pieces: a stream write per line
+  // would cost more than formatting the line.
   void AppendResultLine(const std::string& line) override {
-    if (!report_) out_ << line << '\n';
+    if (report_) return;
+    pending_.append(line).push_back('\n');
+    if (pending_.size() >= kWriteSize) WritePending();
   }
   void ClearResults() override {}
   void ReportProblem(const RunProblem& problem) override { problem_ = problem; }
 
   const std::optional<RunProblem>& Problem() const { return problem_; }
 
+  // Writes the lines gathered so far; once more when the run is over.
+  void WritePending() {
+    out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
+  }
+
  private:
   std::array<std::string, 6> arguments_;
   bool report_;
   std::ostream& out_;
   std::optional<RunProblem> problem_;
+  static constexpr std::size_t kWriteSize = std::size_t{1} << 16;
+  std::string pending_;
 };
 
 std::string Describe(const RunProblem& problem) {
@@ -122,6 +134,7 @@ int main(int argc, char** argv) {
   TerminalView view(boxes, report, std::cout);
   PlainTextPrintSink printSink(std::cout);
   const RunOutcome outcome = CalculateCommand(view, printSink, DecimalSeparatorFromEnvironment());
+  view.WritePending();
   std::cout.flush();
   if (view.Problem()) std::cerr << "dorvex-table: " << Describe(*view.Problem()) << "\n";
   switch (outcome) {

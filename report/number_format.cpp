@@ -1,36 +1,35 @@
 #include "report/number_format.h"
 
+#include <array>
 #include <charconv>
-#include <stdexcept>
+#include <cmath>
+#include <utility>
+
+#include "report/number_text.h"
 
 namespace dorvex {
 namespace {
 
-struct PatternShape {
-  bool integerZero = false;  // a "0" among the integer placeholders
-  int decimals = 0;          // fraction digits, up to the last "0"
-};
+// The program's own patterns are recognised rather than read again on every
+// call; reading one costs about as much as rendering the number.
+constexpr std::array kKnownPatterns = {
+    std::pair{kTwoDecimals, ShapeOf(kTwoDecimals)},
+    std::pair{kTwoDecimalsNoLeadingZero, ShapeOf(kTwoDecimalsNoLeadingZero)},
+    std::pair{kEightDecimals, ShapeOf(kEightDecimals)},
+    std::pair{kEightDecimalsNoLeadingZero, ShapeOf(kEightDecimalsNoLeadingZero)}};
 
-PatternShape ShapeOf(std::string_view pattern) {
-  const std::size_t point = pattern.find('.');
-  const std::string_view integer = pattern.substr(0, point);
-  const std::string_view fraction =
-      point == std::string_view::npos ? std::string_view() : pattern.substr(point + 1);
-  const std::size_t lastZero = fraction.find_last_of('0');
-  if (integer.find_first_not_of("#0") != std::string_view::npos ||
-      fraction.find_first_not_of("#0") != std::string_view::npos ||
-      (!fraction.empty() && lastZero != fraction.size() - 1)) {
-    throw std::invalid_argument("unsupported number pattern");
+NumberShape ShapeOfPattern(std::string_view pattern) {
+  for (const auto& [known, shape] : kKnownPatterns) {
+    if (pattern == known) return shape;
   }
-  return {integer.find('0') != std::string_view::npos,
-          fraction.empty() ? 0 : static_cast<int>(lastZero) + 1};
+  return ShapeOf(pattern);
 }
 
 }  // namespace
 
-std::string FormatNumber(double value, std::string_view pattern,
-                         std::string_view decimalSeparator) {
-  const PatternShape shape = ShapeOf(pattern);
+void AppendNumberExact(std::string& out, double value, NumberShape shape,
+                       std::string_view decimalSeparator) {
+  if (!std::isfinite(value)) throw std::invalid_argument("only finite numbers are formatted");
 
   // Fifteen significant digits, correctly rounded: d.dddddddddddddde±x.
   char scientific[32];
@@ -72,8 +71,6 @@ std::string FormatNumber(double value, std::string_view pattern,
 
   const std::size_t integerLength = digits.size() - static_cast<std::size_t>(shape.decimals);
   const std::size_t firstSignificant = digits.find_first_not_of('0');
-  std::string out;
-  out.reserve(digits.size() + decimalSeparator.size() + 1);
   if (negative && firstSignificant != std::string::npos) out += '-';
   if (firstSignificant < integerLength) {
     out.append(digits, firstSignificant, integerLength - firstSignificant);
@@ -84,7 +81,19 @@ std::string FormatNumber(double value, std::string_view pattern,
     out.append(decimalSeparator);
     out.append(digits, integerLength, std::string::npos);
   }
-  return out;
+}
+
+std::string FormatNumber(double value, std::string_view pattern,
+                         std::string_view decimalSeparator) {
+  const NumberShape shape = ShapeOfPattern(pattern);
+  char fast[kMaxFastTextLength];
+  char* const end = fast + sizeof fast;
+  if (const char* const begin = WriteNumberFast(end, value, shape, decimalSeparator)) {
+    return std::string(begin, static_cast<std::size_t>(end - begin));
+  }
+  std::string text;
+  AppendNumberExact(text, value, shape, decimalSeparator);
+  return text;
 }
 
 }  // namespace dorvex

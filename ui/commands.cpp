@@ -6,7 +6,9 @@
 
 #include "core/parse_number.h"
 #include "core/sweep.h"
+#include "report/list_line_from_row.h"
 #include "report/printed_report.h"
+#include "report/table_lines.h"
 
 namespace dorvex {
 namespace {
@@ -51,10 +53,14 @@ void Run(WindowView& view, PrintSink& printSink, std::string_view separator,
   view.SetBoxText(BoxName::Text7, derived.carbonateMgC);
   view.SetBoxText(BoxName::Text8, derived.calciumMgCa);
   if (view.PrintSelected()) PrintHeader(printSink, {texts[0], texts[1], texts[2], derived});
+  // A sweep may have a million rows: the list line is written straight from
+  // the row into storage kept from row to row, and the print variant is made
+  // only for a row that is printed.
+  std::string line;
   RunSweep(inputs, separator, [&](const SweepRow& row) {
-    const FormattedRow formatted = FormatRow(row, separator);
-    view.AppendResultLine(ListLine(formatted.screen));
-    if (view.PrintSelected()) PrintResultRow(printSink, formatted.print);
+    AssignListLine(line, row, separator);
+    view.AppendResultLine(line);
+    if (view.PrintSelected()) PrintResultRow(printSink, FormatRow(row, separator).print);
   });
   documentEnded = true;  // whether or not the printer takes it, it is not ended twice
   EndRun(printSink);

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace dorvex::bench {
+
+void RegisterRowBenchmarks();
+void RegisterSweepBenchmarks();
+
+}  // namespace dorvex::bench
