@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "ui/problem_message.h"
+#include "tests/support/example_run.h"
 #include "ui/qt_window/main_window.h"
 
 namespace dorvex {
@@ -56,17 +57,15 @@ const char* const kPrinterGone = "プリンターがありません。";
 const QColor kGrey(224, 224, 224);
 const QColor kBlue(0, 0, 192);
 
-// The example run: Ksp 4.7E-9, both totals 0.001, pH 6 to 12 by 1.
-const std::array<QString, 6> kExampleInputs = {"4.7E-9", "0.001", "0.001", "6", "12", "1"};
-const QStringList kExampleLines = {
-    "12.00    6.78356353     93.07148819      2.77140472     0.81402762",
-    "11.00    6.22295698     92.44732044      3.02107183     0.74675484",
-    "10.00    3.87056558     87.85707179      4.85717129     0.46446787",
-    " 9.00    1.44796518     67.54065583     12.98373767     0.17375582",
-    " 8.00    0.45528135      0.00000000     40.00000000     0.05463376",
-    " 7.00    0.03795540      0.00000000     40.00000000     0.00455465",
-    " 6.00    0.00140725      0.00000000     40.00000000     0.00016887",
-};
+template <class Strings>
+QStringList ToQStrings(const Strings& texts) {
+  QStringList list;
+  for (const std::string& text : texts) list.append(QString::fromStdString(text));
+  return list;
+}
+
+const QStringList kExampleInputs = ToQStrings(testing_support::kExampleInputs);
+const QStringList kExampleLines = ToQStrings(testing_support::kExampleLines);
 
 // Numbers are typed and shown with the decimal separator of the user's
 // number settings; the same tests run under a decimal-comma locale.
@@ -131,7 +130,7 @@ class MainWindowTest : public QObject {
     return Find<QLineEdit>(QByteArray("Text").append(QByteArray::number(number)).constData());
   }
   QStringList ListLines() const;
-  void TypeInputs(const std::array<QString, 6>& texts);
+  void TypeInputs(const QStringList& texts);
   void Retype(int boxNumber, const QString& text);
   void Click(const char* buttonName);
   std::optional<SeenMessageBox> CloseMessageBoxDuring(const std::function<void()>& action);
@@ -170,8 +169,8 @@ QStringList MainWindowTest::ListLines() const {
 
 // From the box that has the focus on, one box after the other, as the user
 // moves on with Tab.
-void MainWindowTest::TypeInputs(const std::array<QString, 6>& texts) {
-  for (std::size_t i = 0; i < texts.size(); ++i) {
+void MainWindowTest::TypeInputs(const QStringList& texts) {
+  for (qsizetype i = 0; i < texts.size(); ++i) {
     if (i > 0) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), Localised(texts[i]));
   }

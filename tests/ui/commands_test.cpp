@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_window.h"
+#include "tests/support/example_run.h"
 
 namespace dorvex {
 namespace {
@@ -17,17 +18,8 @@ using testing_support::EventLog;
 using testing_support::FakeWindow;
 using testing_support::RecordingSink;
 
-const std::array<std::string, 6> kExample = {"4.7E-9", "0.001", "0.001", "6", "12", "1"};
-
-const std::vector<std::string> kExampleLines = {
-    "12.00    6.78356353     93.07148819      2.77140472     0.81402762",
-    "11.00    6.22295698     92.44732044      3.02107183     0.74675484",
-    "10.00    3.87056558     87.85707179      4.85717129     0.46446787",
-    " 9.00    1.44796518     67.54065583     12.98373767     0.17375582",
-    " 8.00    0.45528135      0.00000000     40.00000000     0.05463376",
-    " 7.00    0.03795540      0.00000000     40.00000000     0.00455465",
-    " 6.00    0.00140725      0.00000000     40.00000000     0.00016887",
-};
+const std::array<std::string, 6>& kExample = testing_support::kExampleInputs;
+using testing_support::kExampleLines;
 
 class CalculateCommandTest : public testing::Test {
  protected:
