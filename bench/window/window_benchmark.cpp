@@ -5,7 +5,6 @@
 //   dorvex-window-benchmark [REPETITIONS]
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "core/sweep.h"
+#include "tests/support/resident_memory.h"
 #include "ui/qt_window/main_window.h"
 
 namespace {
@@ -31,16 +31,7 @@ class DiscardingPrintSink final : public PrintSink {
   void EndDocument() override {}
 };
 
-std::optional<long long> ResidentBytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmRSS:")) {
-      return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;  // given in kB
-    }
-  }
-  return std::nullopt;
-}
+using testing_support::ResidentBytes;
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFile>
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -31,6 +30,7 @@
 
 #include "ui/problem_message.h"
 #include "tests/support/example_run.h"
+#include "tests/support/resident_memory.h"
 #include "ui/qt_window/main_window.h"
 
 namespace dorvex {
@@ -522,17 +522,7 @@ constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
 constexpr bool kAddressSanitizer = false;
 #endif
 
-// Resident memory in bytes, where the system tells it.
-std::optional<long long> ResidentBytes() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmRSS:")) {
-      return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;  // given in kB
-    }
-  }
-  return std::nullopt;
-}
+using testing_support::ResidentBytes;
 
 }  // namespace
 
